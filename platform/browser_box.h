@@ -1,0 +1,18 @@
+#pragma once
+// The embedded browser boxes of the window (超文本浏览框1, 2, 3).
+class QWidget;
+class QWebEngineView;
+
+namespace tumbrix {
+
+// Creates a blank browser box, locked down: no new windows or popups, no
+// downloads, every permission request refused, no local file access and no
+// profile on disk. The box belongs to `parent`.
+QWebEngineView* create_browser_box(QWidget* parent);
+
+// The hidden box the browser-read sources load their pages in (超文本浏览框1).
+// The window registers it at creation and clears it (nullptr) when it goes.
+void set_page_reader_box(QWebEngineView* box);
+QWebEngineView* page_reader_box();
+
+}  // namespace tumbrix
