@@ -10,8 +10,8 @@ namespace tumbrix {
 
 // Optional parameters: each carries a given-or-absent state besides its value.
 struct RequestOptions {
-    std::optional<Text> method;         // empty or absent: GET
-    std::optional<Text> proxy;          // absent or blank: direct
+    std::optional<Text> method;  // empty or absent: GET
+    std::optional<Text> proxy;   // absent or blank: direct
     std::optional<Text> user_name;
     std::optional<Text> password;
     std::optional<Text> extra_headers;  // header lines, each ending in CR LF
