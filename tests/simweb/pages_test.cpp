@@ -26,6 +26,7 @@ Sites this_build() {
 Sites demo_build() {
     Sites s = sites_of_this_build();
     s.self_base = "http://127.0.0.1:18080";
+    s.cache_prefix = s.self_base + "/cache/";
     s.link_115 = s.self_base + "/115/";
     s.link_rayfile = s.self_base + "/rayfile/";
     s.link_hotfile = s.self_base + "/hotfile/";

@@ -212,6 +212,7 @@ TEST_F(SimwebServer, ResultLinksOfADemoBuildLeadToItsPages) {
     const std::string demo = "http://127.0.0.1:18080";
     Sites sites = sites_of_this_build();
     sites.self_base = demo;
+    sites.cache_prefix = demo + "/cache/";
     sites.link_115 = demo + "/115/";
     sites.link_rayfile = demo + "/rayfile/";
     sites.link_hotfile = demo + "/hotfile/";

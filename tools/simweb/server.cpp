@@ -124,8 +124,8 @@ struct Server::Impl {
                 return page(advert_picture(n), "image/png");
         if (under(path, "/ad/go/")) return page(landing_page("广告", path));
         if (path == "/update") return page(landing_page("更新", path));
-        for (const char* folder :
-             {"/f/", "/115/", "/namipan/", "/rayfile/", "/xun6/", "/hotfile/", "/bt/", "/qiannao/"})
+        for (const char* folder : {"/f/", "/115/", "/namipan/", "/rayfile/", "/xun6/", "/hotfile/",
+                                   "/bt/", "/qiannao/", "/cache/"})
             if (under(path, folder)) return page(landing_page("分享页面", path));
         return {404, "text/plain; charset=UTF-8", "simweb has no page at " + path + "\n"};
     }
