@@ -259,6 +259,8 @@ TEST(SimwebServerStart, ABusyPortIsReportedNotFatal) {
     EXPECT_EQ(second.start(port), -1);
     second.stop();
     EXPECT_EQ(first.base(), "http://127.0.0.1:" + std::to_string(port));
+    first.stop();
+    EXPECT_EQ(first.start(0), -1);
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 namespace tumbrix::simweb {
 namespace {
 
-// Words chosen so that no page marker the readers look for ("文件", "下載",
-// "大小", "共享", "查询" ...) can form inside a name, not even across the
-// byte boundary of two characters.
+// Words in which no marker the page readers look for ("文件", "下載", "大小",
+// "共享", "查询" ...) can form, not even across the byte boundary of two
+// characters; the page tests read every route to make sure.
 constexpr std::array kWords = {"高清合集", "完整版", "学习资料", "精选", "原声",
                                "珍藏版",   "教程",   "全集",     "中字", "无损"};
 constexpr std::array kExtensions = {".rar", ".zip", ".pdf", ".mp3", ".avi", ".exe"};

@@ -194,6 +194,10 @@ Server::~Server() {
 
 int Server::start(int port) {
     if (impl_->thread.joinable()) return impl_->port;
+    {
+        std::lock_guard lock(impl_->stop_mutex);
+        if (impl_->stopping) return -1;
+    }
     const int bound = port == 0 ? impl_->http.bind_to_any_port("127.0.0.1")
                                 : (impl_->http.bind_to_port("127.0.0.1", port) ? port : -1);
     if (bound < 0) return -1;

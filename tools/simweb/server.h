@@ -44,7 +44,8 @@ class Server {
     Server& operator=(const Server&) = delete;
 
     // Listens on 127.0.0.1:port (0 picks a free port) and serves on a thread
-    // of its own. Returns the port, or -1 when it cannot listen.
+    // of its own. Returns the port, or -1 when it cannot listen or has been
+    // stopped (a stopped server does not start again).
     int start(int port = 0);
     // Stops serving and waits for the server's threads; answers held back by
     // a page delay are cut short. Safe to call more than once.
