@@ -9,6 +9,9 @@
 #include <string>
 #include <thread>
 
+#include "sources/catalogue.h"
+#include "sources/search_state.h"
+#include "support/fake_controls.h"
 #include "text/text.h"
 #include "tools/simweb/results_page.h"
 #include "tools/simweb/server.h"
@@ -37,51 +40,75 @@ class SimwebServer : public ::testing::Test {
     Server server{sites_of_this_build()};
 };
 
+// The address Tumbrix would fetch, less its base: every base of this build
+// stands for the one simulated web.
+std::string target_of(const Text& url) {
+    for (const char* base : {endpoints::kBaiduBase, endpoints::kGoogleBase, endpoints::kSinaBase,
+                             endpoints::kPortalBase})
+        if (url.starts_with(base)) return url.substr(std::string_view(base).size());
+    return {};
+}
+
+// Built by Tumbrix's own URL builders: what the product asks for is what
+// the simulated web answers, for every route and page.
 TEST_F(SimwebServer, RoutesTheQueryUrlsTumbrixBuilds) {
-    namespace ep = tumbrix::endpoints;
-    const std::string k = "%E7%BD%91%E7%9B%98%20a%26b";  // encodeURIComponent("网盘 a&b")
-    const Text keyword = "网盘 a&b";
-    const Text raw = "网盘";  // Sina gets the GBK bytes as typed
-    const std::string site = "/s?wd=site%3A%28";
+    tumbrix::testing::FakeControls controls;
+    reset_search_state();
+    SearchState& state = search_state();
     struct Case {
-        std::string target;
-        Source source;
-        Text keyword;
-        int32_t first;
+        int mode, source;
+        Source route;
         const char* charset;
     };
     const Case cases[] = {
-        {"/s?q=" + k + "&p=10", Source::portal, keyword, 10, "UTF-8"},
-        {site + ep::kDomain115 + "%29" + k + "&pn=0&cl=1&tn=baiduadv", Source::s115, keyword, 0,
-         "GBK"},
-        {site + ep::kDomainNamipan + "%29" + k + "&pn=10&tn=baiduadv", Source::namipan, keyword, 10,
-         "GBK"},
-        {"/search?q=%22" + k + "%22+site:" + ep::kDomainXun6 +
-             "&hl=zh-CN&lr=&newwindow=1&safe=strict&biw=1440&bih=805&as_qdr=all&prmd=ivnsfd&ei=" +
-             ep::kEiXun6 + "&start=20&sa=N",
-         Source::xun6, keyword, 20, "UTF-8"},
-        {site + ep::kDomainRayfile + "%29" + k + "&pn=0&cl=0&tn=baiduadv", Source::rayfile, keyword,
-         0, "GBK"},
-        {"/search.php?key=" + raw +
-             "&classid=0&format=txt~doc~pdf~ppt~htm~rar~aud&order=&uid=&id=0&page=1",
-         Source::sina, raw, 10, "GBK"},
-        {"/search?q=%22" + k + "%22+site:" + ep::kDomainHotfile +
-             "&hl=zh-CN&lr=&newwindow=1&safe=strict&as_qdr=all&prmd=ivnsb&ei=" + ep::kEiHotfile +
-             "&start=0&sa=N",
-         Source::hotfile, keyword, 0, "UTF-8"},
-        {"/s?wd=" + k + "&pn=10&cl=0&ct=2097152&tn=bds&si=" + ep::kDomainBt, Source::bt, keyword,
-         10, "GBK"},
+        {1, 1, Source::portal, "UTF-8"},  {1, 2, Source::s115, "GBK"},
+        {1, 3, Source::namipan, "GBK"},   {1, 4, Source::xun6, "UTF-8"},
+        {1, 5, Source::rayfile, "GBK"},   {1, 6, Source::sina, "GBK"},
+        {1, 7, Source::hotfile, "UTF-8"}, {2, 4, Source::bt, "GBK"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.target);
-        const auto res = get(c.target);
+    // Sina is sent the keyword's GBK bytes as typed, so the keyword holds no
+    // character that would end its query value.
+    for (const Text keyword : {"网盘", "電影2010"}) {
+        controls.texts[Control::搜索框] = keyword;
+        for (const Case& c : cases) {
+            state.search_mode = c.mode;
+            state.current_source = c.source;
+            state.engine_offset = state.portal_offset = state.bt_offset = -10;
+            for (const int32_t first : {0, 10}) {
+                const Text url = c.mode == 2     ? build_bt_url()
+                                 : c.source == 1 ? build_portal_url()
+                                                 : build_engine_url();
+                SCOPED_TRACE(url);
+                const std::string target = target_of(url);
+                ASSERT_FALSE(target.empty());
+                const auto res = get(target);
+                ASSERT_TRUE(res);
+                EXPECT_EQ(res->status, 200) << res->body;
+                EXPECT_EQ(res->get_header_value("Content-Type"),
+                          std::string("text/html; charset=") + c.charset);
+                const ServedPage expected = results_page({c.route, keyword, first}, served_sites());
+                EXPECT_FALSE(expected.rows.empty());
+                EXPECT_EQ(res->body, expected.body);
+            }
+        }
+    }
+}
+
+TEST_F(SimwebServer, KeywordsWithSpacesAndAmpersandsReachTheEncodedRoutes) {
+    const std::string k = "%E7%BD%91%E7%9B%98%20a%26b";  // encodeURIComponent("网盘 a&b")
+    const Text keyword = "网盘 a&b";
+    const std::string targets[] = {
+        "/s?q=" + k + "&p=0",
+        std::string("/s?wd=site%3A%28") + endpoints::kDomain115 + "%29" + k + "&pn=0",
+        std::string("/search?q=%22") + k + "%22+site:" + endpoints::kDomainHotfile + "&start=0",
+        "/s?wd=" + k + "&pn=0&si=" + endpoints::kDomainBt,
+    };
+    const Source routes[] = {Source::portal, Source::s115, Source::hotfile, Source::bt};
+    for (size_t i = 0; i < std::size(targets); ++i) {
+        SCOPED_TRACE(targets[i]);
+        const auto res = get(targets[i]);
         ASSERT_TRUE(res);
-        EXPECT_EQ(res->status, 200);
-        EXPECT_EQ(res->get_header_value("Content-Type"),
-                  std::string("text/html; charset=") + c.charset);
-        const ServedPage expected = results_page({c.source, c.keyword, c.first}, served_sites());
-        EXPECT_FALSE(expected.rows.empty());
-        EXPECT_EQ(res->body, expected.body);
+        EXPECT_EQ(res->body, results_page({routes[i], keyword, 0}, served_sites()).body);
     }
 }
 
