@@ -7,8 +7,10 @@
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <algorithm>
 #include <atomic>
 #include <memory>
+#include <vector>
 
 #include "browser_env.h"
 #include "platform/browser_box.h"

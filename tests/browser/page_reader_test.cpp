@@ -1,9 +1,7 @@
-#include <QTest>
-
+#include "platform/page_reader.h"
 #include "browser_env.h"
 #include "platform/browser_box.h"
 #include "platform/page_load.h"
-#include "platform/page_reader.h"
 
 namespace tumbrix::test {
 namespace {
