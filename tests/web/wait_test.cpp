@@ -107,6 +107,18 @@ TEST(Wait, RequestsNestOnOneThread) {
     EXPECT_TRUE(inner_done_first);
 }
 
+TEST(Wait, TimeInsideAHandlerDoesNotCountAgainstTheOuterLimit) {
+    // The outer wait (limit 1 s) is woken at 100 ms by a timer whose handler
+    // runs a 2 s request of its own. The event re-arms the outer wait once the
+    // handler returns, so the outer answer at 2.5 s still arrives in time.
+    RawServer outer_server(answer_after(2500ms, "outer"));
+    RawServer inner_server(answer_after(2000ms, "inner"));
+    Bytes inner;
+    QTimer::singleShot(100, [&] { inner = timed_web_request(local_url(inner_server)); });
+    EXPECT_EQ(timed_web_request(local_url(outer_server), limit_of(1)), "outer");
+    EXPECT_EQ(inner, "inner");
+}
+
 TEST(Wait, SecondThreadRequestsWhileTheGuiThreadWaits) {
     RawServer slow(answer_after(1500ms, "gui"));
     RawServer fast(answer_after(0ms, "startup"));
