@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <chrono>
 #include <memory>
 #include <string_view>
 
@@ -91,6 +92,8 @@ curl_slist* connect_to_list(const std::vector<std::string>& routes) {
     return list;
 }
 
+constexpr int kMaxRedirects = 20;
+
 bool is_abandoned(CURLcode code) {
     switch (code) {
         case CURLE_ABORTED_BY_CALLBACK:
@@ -108,11 +111,19 @@ bool is_abandoned(CURLcode code) {
     }
 }
 
-}  // namespace
+struct Outcome {
+    Response response;
+    long status = 0;
+    std::string redirect_url;  // where a redirect not followed leads
+};
 
-std::optional<Response> perform(const Request& request) {
-    initialize();
-    const detail::Settings settings = detail::settings();
+using Clock = std::chrono::steady_clock;
+
+std::optional<Outcome> exchange(const Request& request, const detail::Settings& settings,
+                                bool follow_redirects, Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) return std::nullopt;
     EasyHandle easy(curl_easy_init());
     if (!easy) return std::nullopt;
     CURL* h = easy.get();
@@ -130,8 +141,8 @@ std::optional<Response> perform(const Request& request) {
     curl_easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
     curl_easy_setopt(h, CURLOPT_USERAGENT, kUserAgent);
     curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get());
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(h, CURLOPT_MAXREDIRS, 20L);
+    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, follow_redirects ? 1L : 0L);
+    curl_easy_setopt(h, CURLOPT_MAXREDIRS, static_cast<long>(kMaxRedirects));
     curl_easy_setopt(h, CURLOPT_SHARE, detail::cookie_share());
     curl_easy_setopt(h, CURLOPT_COOKIEFILE, "");  // the cookie engine, with nothing to load
     // An empty proxy also keeps libcurl from reading proxy variables from the
@@ -158,7 +169,7 @@ std::optional<Response> perform(const Request& request) {
     if (routes) curl_easy_setopt(h, CURLOPT_CONNECT_TO, routes.get());
     if (!settings.ca_file.empty()) curl_easy_setopt(h, CURLOPT_CAINFO, settings.ca_file.c_str());
 
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(settings.limits.total.count()));
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count()));
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
                      static_cast<long>(settings.limits.connect.count()));
     curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE,
@@ -173,7 +184,74 @@ std::optional<Response> perform(const Request& request) {
 
     const CURLcode code = curl_easy_perform(h);
     if (is_abandoned(code) || transfer.body_too_large) return std::nullopt;
-    return std::move(transfer.response);
+    Outcome outcome{std::move(transfer.response), 0, {}};
+    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &outcome.status);
+    char* location = nullptr;
+    if (curl_easy_getinfo(h, CURLINFO_REDIRECT_URL, &location) == CURLE_OK && location) {
+        outcome.redirect_url = location;
+    }
+    return outcome;
+}
+
+std::string url_host(const std::string& url) {
+    CURLU* parts = curl_url();
+    std::string host;
+    char* part = nullptr;
+    if (parts && curl_url_set(parts, CURLUPART_URL, url.c_str(), 0) == CURLUE_OK &&
+        curl_url_get(parts, CURLUPART_HOST, &part, 0) == CURLUE_OK) {
+        host = part;
+        curl_free(part);
+    }
+    curl_url_cleanup(parts);
+    return host;
+}
+
+// The request a redirect of a request with a body leads to. 307 and 308 repeat
+// it as it was; the others turn it into a GET without the body and its lines,
+// as browsers do. Credentials stay with their host.
+Request redirected(const Request& request, const Outcome& outcome) {
+    Request next = request;
+    next.url = outcome.redirect_url;
+    if (outcome.status != 307 && outcome.status != 308) {
+        next.method.clear();
+        next.send_body = false;
+        next.body.clear();
+        std::erase_if(next.header_lines, [](const std::string& line) {
+            return has_header({line}, "Content-Length") || has_header({line}, "Content-Type");
+        });
+    }
+    if (url_host(next.url) != url_host(request.url)) {
+        next.user_name.clear();
+        next.password.clear();
+        std::erase_if(next.header_lines, [](const std::string& line) {
+            return has_header({line}, "Authorization") || has_header({line}, "Cookie");
+        });
+    }
+    return next;
+}
+
+}  // namespace
+
+std::optional<Response> perform(const Request& request) {
+    initialize();
+    const detail::Settings settings = detail::settings();
+    const Clock::time_point deadline = Clock::now() + settings.limits.total;
+    // libcurl follows redirects by itself, but it would repeat the caller's own
+    // Content-Length line on the GET that a redirected POST turns into, and the
+    // server would wait for a body that never comes. A request with a body
+    // therefore follows its redirects here until it has turned into a GET.
+    Request current = request;
+    for (int redirects = 0;; ++redirects) {
+        const bool has_body = current.send_body;
+        std::optional<Outcome> outcome = exchange(current, settings, !has_body, deadline);
+        if (!outcome) return std::nullopt;
+        const bool redirect =
+            outcome->status >= 300 && outcome->status < 400 && !outcome->redirect_url.empty();
+        if (!has_body || !redirect || redirects == kMaxRedirects) {
+            return std::move(outcome->response);
+        }
+        current = redirected(current, *outcome);
+    }
 }
 
 }  // namespace tumbrix::http

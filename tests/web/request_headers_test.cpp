@@ -5,6 +5,7 @@
 #include "platform/http_test_hooks.h"
 #include "raw_server.h"
 #include "request_parts.h"
+#include "test_hooks_guard.h"
 #include "web/timed_web_request.h"
 
 namespace tumbrix {
@@ -120,6 +121,44 @@ TEST(RequestHeaders, CompletesTheHeaderText) {
         EXPECT_EQ(parts.headers[1], kUserAgent);
         EXPECT_EQ(std::vector<std::string>(parts.headers.begin() + 2, parts.headers.end()),
                   c.lines);
+        EXPECT_EQ(parts.body, c.body);
+    }
+}
+
+TEST(RequestHeaders, RedirectedPostTurnsIntoAGetUnless307Or308) {
+    http::test_hooks::Limits limits;
+    limits.total = std::chrono::seconds(3);  // a stray Content-Length would stall the server
+    const testing::LimitsGuard guard(limits);
+    struct Case {
+        const char* status;
+        std::string request_line;
+        std::string content_length;
+        std::string body;
+    };
+    const Case cases[] = {
+        {"302 Found", "GET /done HTTP/1.1", "", ""},
+        {"303 See Other", "GET /done HTTP/1.1", "", ""},
+        {"307 Temporary Redirect", "POST /done HTTP/1.1", "3", "a=b"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
+        RawServer server([&](const std::string& request) {
+            if (request.starts_with("POST /form ")) {
+                return RawReply{testing::http_response(c.status, "Location: /done\r\n", "")};
+            }
+            return RawReply{testing::http_response("200 OK", "", "done")};
+        });
+        RequestOptions options;
+        options.method = "POST";
+        options.post_data = "a=b";
+        EXPECT_EQ(timed_web_request("http://127.0.0.1:" + std::to_string(server.port()) + "/form",
+                                    options),
+                  "done");
+        const auto requests = server.requests();
+        ASSERT_EQ(requests.size(), 2u);
+        const auto parts = testing::split_request(requests[1]);
+        EXPECT_EQ(parts.request_line, c.request_line);
+        EXPECT_EQ(testing::header_value(parts, "Content-Length"), c.content_length);
         EXPECT_EQ(parts.body, c.body);
     }
 }

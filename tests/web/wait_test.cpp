@@ -62,6 +62,14 @@ TEST(Wait, LimitOnASilentServerGivesEmptyBytes) {
     EXPECT_EQ(headers, "");
 }
 
+TEST(Wait, ZeroOrNegativeLimitMeansTheDefault) {
+    RawServer server(answer_after(1200ms, "answer"));
+    for (const int32_t seconds : {0, -5}) {
+        SCOPED_TRACE(seconds);
+        EXPECT_EQ(timed_web_request(local_url(server), limit_of(seconds)), "answer");
+    }
+}
+
 TEST(Wait, EventsOfTheCallingThreadRearmTheLimit) {
     // The answer comes after 2.5 s; the limit is 1 s, but a timer of the calling
     // thread fires every 300 ms and each firing starts a new wait.
