@@ -24,16 +24,16 @@ using HeaderList = std::unique_ptr<curl_slist, ListDeleter>;
 
 struct Transfer {
     const Request* request;
-    std::uint64_t max_body;
+    std::uint64_t max_body;  // also bounds the header block
     Response response;
-    bool body_too_large = false;
+    bool too_large = false;
 };
 
 size_t on_body(char* data, size_t size, size_t count, void* user) {
     auto* transfer = static_cast<Transfer*>(user);
     const size_t n = size * count;
     if (transfer->response.body.size() + n > transfer->max_body) {
-        transfer->body_too_large = true;
+        transfer->too_large = true;
         return 0;  // libcurl fails the transfer with a write error
     }
     transfer->response.body.append(data, n);
@@ -49,6 +49,11 @@ size_t on_header(char* data, size_t size, size_t count, void* user) {
     const size_t n = size * count;
     std::string_view line(data, n);
     if (line.starts_with("HTTP/")) transfer->response.headers.clear();
+    // Whole, however long, but no server may fill the memory with headers either.
+    if (transfer->response.headers.size() + n + 2 > transfer->max_body) {
+        transfer->too_large = true;
+        return 0;
+    }
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
     transfer->response.headers.append(line);
     transfer->response.headers.append("\r\n");
@@ -183,7 +188,7 @@ std::optional<Outcome> exchange(const Request& request, const detail::Settings& 
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &transfer);
 
     const CURLcode code = curl_easy_perform(h);
-    if (is_abandoned(code) || transfer.body_too_large) return std::nullopt;
+    if (is_abandoned(code) || transfer.too_large) return std::nullopt;
     Outcome outcome{std::move(transfer.response), 0, {}};
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &outcome.status);
     char* location = nullptr;
