@@ -1,12 +1,12 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTableWidget>
 
+#include "app/gui_thread_inbox.h"
 #include "app/look.h"
 #include "app/period_timer.h"
 #include "app/pictures.h"
@@ -26,7 +26,8 @@ constexpr QSize kDesignedClientSize(544, 528);
 
 }  // namespace
 
-MainWindow::MainWindow(StartupSequence startup) : startup_(std::move(startup)) {
+MainWindow::MainWindow(StartupSequence startup)
+    : inbox_(new GuiThreadInbox(this)), startup_(std::move(startup)) {
     setObjectName(QStringLiteral(u"主窗口"));
     setWindowTitle(QStringLiteral(u"网盘搜索器（Tumbrix2.3）"));
     setWindowIcon(pictures::window_icon());
@@ -52,8 +53,7 @@ bool MainWindow::finish_startup_thread(std::chrono::milliseconds limit) {
     if (!startup_thread_) return true;
     // Calls of the start-up thread still waiting for the GUI thread are
     // dropped: each one then returns at once to its caller.
-    return startup_thread_->wait_for_end(
-        limit, [this] { QCoreApplication::removePostedEvents(this, QEvent::MetaCall); });
+    return startup_thread_->wait_for_end(limit, [this] { inbox_->drop_waiting(); });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

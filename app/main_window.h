@@ -34,6 +34,7 @@ class QWebEngineView;
 namespace tumbrix {
 
 class BusyPicture;
+class GuiThreadInbox;
 class FlatToolbar;
 class HyperlinkLabel;
 class ImageButton;
@@ -136,6 +137,7 @@ class MainWindow : public QWidget, public ControlHost {
     std::map<Control, Text> browser_addresses_;
     std::vector<QPointer<QMessageBox>> open_messages_;
 
+    GuiThreadInbox* inbox_ = nullptr;  // calls of the start-up thread
     StartupSequence startup_;
     std::unique_ptr<StartupThread> startup_thread_;
     bool created_ = false;

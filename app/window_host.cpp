@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/busy_picture.h"
+#include "app/gui_thread_inbox.h"
 #include "app/hyperlink_label.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
@@ -38,11 +39,9 @@ template <typename R, typename Work>
 R MainWindow::on_gui_thread(R fallback, Work work) {
     if (QThread::currentThread() == thread()) return work();
     if (shutdown_requested()) return fallback;
-    // A call the GUI thread drops unanswered (at shutdown) releases the
-    // caller with the fallback.
+    // A call dropped at shutdown leaves the fallback in place.
     R result = fallback;
-    QMetaObject::invokeMethod(
-        this, [&result, &work] { result = work(); }, Qt::BlockingQueuedConnection);
+    inbox_->run_and_wait([&result, &work] { result = work(); });
     return result;
 }
 
@@ -325,18 +324,15 @@ int MainWindow::show_message(const Text& text, int buttons, const Text& title) {
     // Another thread's box is modeless: the window stays usable and only the
     // asking thread waits, until the answer comes or shutdown is requested.
     auto answer = std::make_shared<MessageAnswer>();
-    QMetaObject::invokeMethod(
-        this,
-        [this, request, answer] {
-            if (shutdown_requested()) {
-                answer->set(dismissed_answer(request.buttons));
-                return;
-            }
-            QMessageBox* box =
-                open_modeless_message(request, [answer](int given) { answer->set(given); });
-            if (box) open_messages_.emplace_back(box);
-        },
-        Qt::QueuedConnection);
+    inbox_->post([this, request, answer] {
+        if (shutdown_requested()) {
+            answer->set(dismissed_answer(request.buttons));
+            return;
+        }
+        QMessageBox* box =
+            open_modeless_message(request, [answer](int given) { answer->set(given); });
+        if (box) open_messages_.emplace_back(box);
+    });
     return answer->wait(dismissed);
 }
 
