@@ -4,12 +4,12 @@
 
 #include <tumbrix/endpoints.h>
 
-#include "engine_fixtures.h"
 #include "sources/catalogue.h"
 #include "sources/engine_page.h"
 #include "sources/engine_rows.h"
 #include "sources/match_memo.h"
 #include "sources/search_state.h"
+#include "support/engine_fixtures.h"
 #include "support/fake_controls.h"
 
 namespace tumbrix {
@@ -44,6 +44,7 @@ class EngineRows : public ::testing::Test {
     void read_page(int source, const std::string& fixture) {
         search_state().current_source = source;
         const Bytes page = engine_fixture(fixture);
+        ASSERT_FALSE(page.empty()) << fixture;
         if (is_browser_source(source))
             store_browser_page(bytes_to_text(page));
         else

@@ -1,6 +1,4 @@
-#include "engine_fixtures.h"
-
-#include <gtest/gtest.h>
+#include "support/engine_fixtures.h"
 
 #include <fstream>
 #include <iterator>
@@ -21,7 +19,6 @@ void replace_all(Bytes& page, const std::string& from, const std::string& to) {
 Bytes engine_fixture(const std::string& name) {
     const std::string path = std::string(TUMBRIX_FIXTURES_DIR) + "/engine/" + name;
     std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in) << "missing fixture " << path;
     Bytes page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::pair<const char*, const char*> hosts[] = {
         {"@LINK_115@", endpoints::kLink115},

@@ -8,7 +8,7 @@
 
 namespace tumbrix::testing {
 
-// "source2_full.html" and the like; fails the calling test when missing.
+// "source2_full.html" and the like; empty when there is no such file.
 Bytes engine_fixture(const std::string& name);
 
 }  // namespace tumbrix::testing
