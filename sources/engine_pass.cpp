@@ -27,7 +27,8 @@ bool fetch_engine_page() {
 
 void engine_pass() {
     const bool fetched = fetch_engine_page();
-    if (too_many_failed_fetches(SearchKind::engine, !fetched)) {
+    // A search stopped while the page was awaited keeps the stop's status.
+    if (search_state().engine_running && too_many_failed_fetches(SearchKind::engine, !fetched)) {
         end_search_after_failed_fetches(SearchKind::engine);
         return;
     }
