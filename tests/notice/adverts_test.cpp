@@ -18,7 +18,7 @@ TEST_F(Adverts, OneRollTakes49TicksThenRests) {
     host_.set_top(Control::超级链接框1, kTextAdRest);
     std::vector<int> tops;
     for (int tick = 1; tick <= 49; ++tick) {
-        EXPECT_TRUE(host_.log().empty()) << "handed over early, before tick " << tick;
+        EXPECT_TRUE(host_.log.empty()) << "handed over early, before tick " << tick;
         on_text_ad_roll_tick();
         tops.push_back(host_.top(Control::超级链接框1));
     }
@@ -27,14 +27,14 @@ TEST_F(Adverts, OneRollTakes49TicksThenRests) {
     EXPECT_EQ(tops[24], 448);
     EXPECT_EQ(tops[25], 447);
     EXPECT_EQ(tops[48], 424);
-    EXPECT_EQ(host_.log(), (std::vector<std::string>{"period t1 0", "period t2 4000"}));
+    EXPECT_EQ(host_.log, (std::vector<std::string>{"period t1 0", "period t2 4000"}));
 }
 
 TEST_F(Adverts, ALabelAboveTheTurnIsLeftAlone) {
     host_.set_top(Control::超级链接框1, 300);
     on_text_ad_roll_tick();
     EXPECT_EQ(host_.top(Control::超级链接框1), 300);
-    EXPECT_TRUE(host_.log().empty());
+    EXPECT_TRUE(host_.log.empty());
 }
 
 TEST_F(Adverts, TextAdvertsFollowInTurn) {
@@ -77,7 +77,7 @@ TEST_F(Adverts, PictureAdvertsRotateAndKeepTheirLink) {
     EXPECT_EQ(advert_state().picture_ad_index.load(), 1);
     EXPECT_EQ(advert_state().picture_ad_link, "http://link1/");
     on_picture_ad_tick();  // its file is missing: no picture, but the link moves on
-    EXPECT_EQ(host_.pictures(), (std::vector<Bytes>{"ONE", ""}));
+    EXPECT_EQ(host_.picture_log, (std::vector<Bytes>{"ONE", ""}));
     EXPECT_EQ(advert_state().picture_ad_link, "http://link2/");
 
     // The count is read afresh: dropping below the index starts over at 1.
@@ -85,7 +85,7 @@ TEST_F(Adverts, PictureAdvertsRotateAndKeepTheirLink) {
     on_picture_ad_tick();
     EXPECT_EQ(advert_state().picture_ad_count.load(), 1);
     EXPECT_EQ(advert_state().picture_ad_index.load(), 1);
-    EXPECT_EQ(host_.pictures().back(), "ONE");
+    EXPECT_EQ(host_.picture_log.back(), "ONE");
 }
 
 TEST_F(Adverts, AnUnusablePictureEntryChangesNothing) {
@@ -95,7 +95,7 @@ TEST_F(Adverts, AnUnusablePictureEntryChangesNothing) {
         SCOPED_TRACE(value);
         settings(std::string("[图片总数]\r\n计数=1\r\n[图1]\r\n图片广告=") + value + "\r\n");
         on_picture_ad_tick();
-        EXPECT_TRUE(host_.pictures().empty());
+        EXPECT_TRUE(host_.picture_log.empty());
         EXPECT_EQ(advert_state().picture_ad_link, "");
     }
 }
@@ -103,10 +103,10 @@ TEST_F(Adverts, AnUnusablePictureEntryChangesNothing) {
 TEST_F(Adverts, APictureClickOpensTheLinkShownLast) {
     settings("[图片总数]\r\n计数=1\r\n[图1]\r\n图片广告=http://i/1|http://link1/|1.png\r\n");
     on_picture_ad_click();  // before the first tick there is no link
-    EXPECT_TRUE(host_.opened().empty());
+    EXPECT_TRUE(host_.opened.empty());
     on_picture_ad_tick();
     on_picture_ad_click();
-    EXPECT_EQ(host_.opened(), std::vector<Text>{"http://link1/"});
+    EXPECT_EQ(host_.opened, std::vector<Text>{"http://link1/"});
 }
 
 TEST_F(Adverts, TheWebAdvertReloadsOnEveryTick) {
@@ -115,16 +115,16 @@ TEST_F(Adverts, TheWebAdvertReloadsOnEveryTick) {
     on_web_ad_tick();
     std::filesystem::remove(settings_file());
     on_web_ad_tick();
-    EXPECT_EQ(host_.log(), (std::vector<std::string>{"address web http://web/",
-                                                     "address web http://web/", "address web "}));
+    EXPECT_EQ(host_.log, (std::vector<std::string>{"address web http://web/",
+                                                   "address web http://web/", "address web "}));
 }
 
 TEST_F(Adverts, TheLabelOpensItsTarget) {
     on_text_ad_click();
-    EXPECT_TRUE(host_.opened().empty());
+    EXPECT_TRUE(host_.opened.empty());
     host_.set_link_target(Control::超级链接框1, "http://a/");
     on_text_ad_click();
-    EXPECT_EQ(host_.opened(), std::vector<Text>{"http://a/"});
+    EXPECT_EQ(host_.opened, std::vector<Text>{"http://a/"});
 }
 
 }  // namespace

@@ -1,130 +1,48 @@
 #pragma once
-// A ControlHost double for the notice tests: it keeps each control's state,
-// logs every change in the order it came, and answers message boxes through a
-// responder. Calls may come from the start-up thread, so it locks.
-#include <functional>
-#include <map>
-#include <mutex>
+// The shared in-memory host, with one log of the changes the notice module
+// makes, in the order it made them, across controls.
 #include <string>
 #include <vector>
 
-#include "platform/controls.h"
+#include "support/fake_controls.h"
 
 namespace tumbrix::testing {
 
-struct Message {
-    Text text;
-    int buttons;
-    Text title;
-};
-
-class RecordingHost : public ControlHost {
+class RecordingHost : public FakeControls {
   public:
-    RecordingHost() { install_control_host(this); }
-    ~RecordingHost() override { install_control_host(nullptr); }
-
-    // Answers show_message; OK (0) when none is set.
-    std::function<int(const Message&)> responder;
-
     // Every change, as "what control value", in the order made.
-    std::vector<std::string> log() const {
-        std::lock_guard lock(mutex_);
-        return log_;
-    }
-    std::vector<Message> messages() const {
-        std::lock_guard lock(mutex_);
-        return messages_;
-    }
-    std::vector<Text> opened() const {
-        std::lock_guard lock(mutex_);
-        return opened_;
-    }
-    std::vector<Bytes> pictures() const {
-        std::lock_guard lock(mutex_);
-        return pictures_;
-    }
+    std::vector<std::string> log;
+    // Every picture given to the image button, in order.
+    std::vector<Bytes> picture_log;
 
-    void list_clear() override {}
-    int list_insert_row() override { return -1; }
-    void list_set_cell(int, int, const Text&) override {}
-    Text list_cell_text(int, int) override { return {}; }
-    int list_row_count() override { return 0; }
-    int list_selected_row() override { return -1; }
-    int list_column_count() override { return 0; }
-    void list_insert_column(int, const Text&, int) override {}
-    void list_delete_column(int) override {}
-    void status_set_text(int, const Text&) override {}
-
-    void edit_append_text(Control box, const Text& text) override {
-        std::lock_guard lock(mutex_);
-        texts_[box] += text;
-    }
-    Text text(Control control) override {
-        std::lock_guard lock(mutex_);
-        return texts_[control];
-    }
     void set_text(Control control, const Text& text) override {
-        std::lock_guard lock(mutex_);
-        texts_[control] = text;
-        log_.push_back("text " + name(control) + " " + text);
-    }
-    bool enabled(Control) override { return true; }
-    void set_enabled(Control, bool) override {}
-    bool visible(Control) override { return true; }
-    void set_visible(Control, bool) override {}
-    int top(Control control) override {
-        std::lock_guard lock(mutex_);
-        return tops_[control];
-    }
-    void set_top(Control control, int top) override {
-        std::lock_guard lock(mutex_);
-        tops_[control] = top;
-    }
-    Text link_target(Control control) override {
-        std::lock_guard lock(mutex_);
-        return targets_[control];
+        FakeControls::set_text(control, text);
+        log.push_back("text " + name(control) + " " + text);
     }
     void set_link_target(Control control, const Text& address) override {
-        std::lock_guard lock(mutex_);
-        targets_[control] = address;
-        log_.push_back("target " + name(control) + " " + address);
-    }
-    int timer_period(Control timer) override {
-        std::lock_guard lock(mutex_);
-        return periods_[timer];
+        FakeControls::set_link_target(control, address);
+        log.push_back("target " + name(control) + " " + address);
     }
     void set_timer_period(Control timer, int milliseconds) override {
-        std::lock_guard lock(mutex_);
-        periods_[timer] = milliseconds;
-        log_.push_back("period " + name(timer) + " " + std::to_string(milliseconds));
-    }
-    Text browser_address(Control box) override {
-        std::lock_guard lock(mutex_);
-        return addresses_[box];
+        FakeControls::set_timer_period(timer, milliseconds);
+        log.push_back("period " + name(timer) + " " + std::to_string(milliseconds));
     }
     void set_browser_address(Control box, const Text& address) override {
-        std::lock_guard lock(mutex_);
-        addresses_[box] = address;
-        log_.push_back("address " + name(box) + " " + address);
+        FakeControls::set_browser_address(box, address);
+        log.push_back("address " + name(box) + " " + address);
     }
-    void set_picture(Control, const Bytes& image) override {
-        std::lock_guard lock(mutex_);
-        pictures_.push_back(image);
-        log_.push_back("picture");
+    void set_picture(Control button, const Bytes& image) override {
+        FakeControls::set_picture(button, image);
+        picture_log.push_back(image);
+        log.push_back("picture");
     }
     int show_message(const Text& text, int buttons, const Text& title) override {
-        Message message{text, buttons, title};
-        {
-            std::lock_guard lock(mutex_);
-            messages_.push_back(message);
-            log_.push_back("message");
-        }
-        return responder ? responder(message) : 0;
+        log.push_back("message");
+        return FakeControls::show_message(text, buttons, title);
     }
     void open_in_browser(const Text& address) override {
-        std::lock_guard lock(mutex_);
-        opened_.push_back(address);
-        log_.push_back("open " + address);
+        FakeControls::open_in_browser(address);
+        log.push_back("open " + address);
     }
 
   private:
@@ -140,8 +58,6 @@ class RecordingHost : public ControlHost {
                 return "t1";
             case Control::时钟2:
                 return "t2";
-            case Control::时钟3:
-                return "t3";
             case Control::时钟4:
                 return "t4";
             case Control::时钟5:
@@ -150,17 +66,6 @@ class RecordingHost : public ControlHost {
                 return "other";
         }
     }
-
-    mutable std::mutex mutex_;
-    std::map<Control, Text> texts_;
-    std::map<Control, Text> targets_;
-    std::map<Control, Text> addresses_;
-    std::map<Control, int> tops_;
-    std::map<Control, int> periods_;
-    std::vector<std::string> log_;
-    std::vector<Message> messages_;
-    std::vector<Text> opened_;
-    std::vector<Bytes> pictures_;
 };
 
 }  // namespace tumbrix::testing

@@ -37,7 +37,7 @@ TEST_F(StartupSequence, WritesTheSettingsPieceLineByLine) {
         EXPECT_EQ(settings_bytes(), c.file);
         EXPECT_EQ(host.text(Control::编辑框1), c.file);
         // No advert count, so no advert starts.
-        for (const std::string& change : host.log())
+        for (const std::string& change : host.log)
             EXPECT_EQ(change.rfind("period", 0), std::string::npos);
         EXPECT_EQ(advert_state().link_ad_count.load(), 0);
     }
@@ -58,12 +58,12 @@ TEST_F(StartupSequence, APageWithoutASettingsPieceChangesNothing) {
         SCOPED_TRACE(c.name);
         run(c.notice);
         EXPECT_EQ(settings_bytes(), "[总数]\r\n次数=3\r\n");
-        EXPECT_TRUE(host_.log().empty());
+        EXPECT_TRUE(host_.log.empty());
         EXPECT_EQ(host_.text(Control::编辑框1), "");
         EXPECT_EQ(advert_state().link_ad_count.load(), 0);
     }
     run_startup_sequence("http://127.0.0.1:1/notice");  // nobody listens there
-    EXPECT_TRUE(host_.log().empty());
+    EXPECT_TRUE(host_.log.empty());
 }
 
 TEST_F(StartupSequence, AnEmptyAddressMakesNoRequest) {
@@ -71,7 +71,7 @@ TEST_F(StartupSequence, AnEmptyAddressMakesNoRequest) {
     run_startup_sequence(Text());
     if (std::string_view(endpoints::kNoticeUrl).empty()) run_startup_sequence();
     EXPECT_EQ(server_.all_hits(), 0);
-    EXPECT_TRUE(host_.log().empty());
+    EXPECT_TRUE(host_.log.empty());
     EXPECT_FALSE(files::entry_exists(settings_file()));
 }
 
@@ -84,14 +84,14 @@ TEST_F(StartupSequence, StartsTheAdvertsInOrder) {
         server_.url("/img/1") + "|http://link1/|one.png$[图2]$图片广告=" + server_.url("/img/2") +
         "|http://link2/|two.png$[1]$广告=甲|http://a/qwe");
 
-    EXPECT_EQ(host_.log(), (std::vector<std::string>{
-                               "address popup http://popup/",
-                               "period t1 10",
-                               "period t4 4000",
-                               "address web http://web/",
-                               "period t5 10000",
-                           }));
-    EXPECT_TRUE(host_.messages().empty());  // no documents-folder setting asks for it
+    EXPECT_EQ(host_.log, (std::vector<std::string>{
+                             "address popup http://popup/",
+                             "period t1 10",
+                             "period t4 4000",
+                             "address web http://web/",
+                             "period t5 10000",
+                         }));
+    EXPECT_TRUE(host_.messages.empty());  // no documents-folder setting asks for it
     EXPECT_EQ(advert_state().link_ad_count.load(), 3);
     EXPECT_EQ(files::read_whole_file(private_folder() / "one.png"), "PICTURE-1");
     EXPECT_EQ(files::read_whole_file(private_folder() / "two.png"), "PICTURE-2");
@@ -101,10 +101,10 @@ TEST_F(StartupSequence, StartsTheAdvertsInOrder) {
     // 时钟4 shows picture advert 1.
     EXPECT_EQ(advert_state().picture_ad_index.load(), 2);
     on_picture_ad_tick();
-    ASSERT_EQ(host_.pictures().size(), 1u);
-    EXPECT_EQ(host_.pictures()[0], "PICTURE-1");
+    ASSERT_EQ(host_.picture_log.size(), 1u);
+    EXPECT_EQ(host_.picture_log[0], "PICTURE-1");
     on_picture_ad_click();
-    EXPECT_EQ(host_.opened(), std::vector<Text>{"http://link1/"});
+    EXPECT_EQ(host_.opened, std::vector<Text>{"http://link1/"});
 }
 
 TEST_F(StartupSequence, OffersTheUpdateWhenTheDocumentsSettingIsOne) {
@@ -134,7 +134,7 @@ TEST_F(StartupSequence, OffersTheUpdateWhenTheDocumentsSettingIsOne) {
         reset_advert_state();
         RecordingHost host;
         bool picture_was_there = false;
-        host.responder = [&](const Message&) {
+        host.responder = [&](const FakeControls::Message&) {
             picture_was_there = files::entry_exists(private_folder() / "p.png");
             return c.answer;
         };
@@ -142,16 +142,16 @@ TEST_F(StartupSequence, OffersTheUpdateWhenTheDocumentsSettingIsOne) {
             "$[总数]$次数=1$[图片总数]$计数=1$[图1]$图片广告=" + server_.url("/img/p") +
             "|l|p.png");
 
-        const auto messages = host.messages();
+        const auto messages = host.messages;
         ASSERT_EQ(messages.size(), c.asked ? 1u : 0u);
-        EXPECT_EQ(host.opened(), c.opened);
+        EXPECT_EQ(host.opened, c.opened);
         if (!c.asked) continue;
         EXPECT_EQ(messages[0].text, "版本更新了，是否进行更新？");
         EXPECT_EQ(messages[0].buttons, 1);
         EXPECT_EQ(messages[0].title, "提醒");
         // Asked after the pictures are cached and before any advert starts.
         EXPECT_TRUE(picture_was_there);
-        const auto log = host.log();
+        const auto log = host.log;
         const auto asked = std::find(log.begin(), log.end(), "message");
         const auto started = std::find(log.begin(), log.end(), "period t1 10");
         EXPECT_LT(asked - log.begin(), started - log.begin());
