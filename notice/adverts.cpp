@@ -58,9 +58,4 @@ void on_picture_ad_click() {
     if (!link.empty()) open_in_browser(link);
 }
 
-void on_text_ad_click() {
-    const Text target = link_target(Control::超级链接框1);
-    if (!target.empty()) open_in_browser(target);
-}
-
 }  // namespace tumbrix

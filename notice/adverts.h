@@ -1,6 +1,6 @@
 #pragma once
-// The advert panels' handlers, wired to the window's timers, image button and
-// hyperlink label. All run on the GUI thread.
+// The advert panels' handlers, wired to the window's timers and image button.
+// All run on the GUI thread. The hyperlink label opens its target by itself.
 
 namespace tumbrix {
 
@@ -15,6 +15,5 @@ void on_next_text_ad_tick();  // 时钟2: the next text advert
 void on_picture_ad_tick();    // 时钟4: the next picture advert
 void on_web_ad_tick();        // 时钟5: reloads the web advert
 void on_picture_ad_click();   // 超级按钮1 clicked: opens the picture advert's link
-void on_text_ad_click();      // 超级链接框1 clicked: opens its target address
 
 }  // namespace tumbrix

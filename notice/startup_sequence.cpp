@@ -13,10 +13,10 @@
 namespace tumbrix {
 
 void run_startup_sequence() {
-    run_startup_sequence(endpoints::kNoticeUrl);
+    run_startup_sequence_from(endpoints::kNoticeUrl);
 }
 
-void run_startup_sequence(const Text& notice_url) {
+void run_startup_sequence_from(const Text& notice_url) {
     if (notice_url.empty()) return;
     const Bytes body = timed_web_request(notice_url);
     if (shutdown_requested()) return;

@@ -11,7 +11,8 @@ namespace tumbrix {
 void run_startup_sequence();
 
 // The same with the notice page at `notice_url`; tests use it to reach a page
-// of their own.
-void run_startup_sequence(const Text& notice_url);
+// of their own. A name of its own keeps run_startup_sequence a single function
+// that can be handed on as it is.
+void run_startup_sequence_from(const Text& notice_url);
 
 }  // namespace tumbrix

@@ -119,13 +119,5 @@ TEST_F(Adverts, TheWebAdvertReloadsOnEveryTick) {
                                                    "address web http://web/", "address web "}));
 }
 
-TEST_F(Adverts, TheLabelOpensItsTarget) {
-    on_text_ad_click();
-    EXPECT_TRUE(host_.opened.empty());
-    host_.set_link_target(Control::超级链接框1, "http://a/");
-    on_text_ad_click();
-    EXPECT_EQ(host_.opened, std::vector<Text>{"http://a/"});
-}
-
 }  // namespace
 }  // namespace tumbrix::testing

@@ -12,7 +12,7 @@ class StartupSequence : public NoticeTest {
   protected:
     void run(const std::string& notice) {
         server_.set_notice(notice);
-        run_startup_sequence(server_.url("/notice"));
+        run_startup_sequence_from(server_.url("/notice"));
     }
 };
 
@@ -62,13 +62,13 @@ TEST_F(StartupSequence, APageWithoutASettingsPieceChangesNothing) {
         EXPECT_EQ(host_.text(Control::编辑框1), "");
         EXPECT_EQ(advert_state().link_ad_count.load(), 0);
     }
-    run_startup_sequence("http://127.0.0.1:1/notice");  // nobody listens there
+    run_startup_sequence_from("http://127.0.0.1:1/notice");  // nobody listens there
     EXPECT_TRUE(host_.log.empty());
 }
 
 TEST_F(StartupSequence, AnEmptyAddressMakesNoRequest) {
     server_.set_notice("qwe[总数]$次数=3");
-    run_startup_sequence(Text());
+    run_startup_sequence_from(Text());
     if (std::string_view(endpoints::kNoticeUrl).empty()) run_startup_sequence();
     EXPECT_EQ(server_.all_hits(), 0);
     EXPECT_TRUE(host_.log.empty());
