@@ -1,4 +1,5 @@
-// timed_web_request waits in an event loop, which needs an application object.
+// As in the program, timed_web_request handles the events of its thread while
+// it waits, which needs an application object.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
