@@ -1,5 +1,6 @@
 #pragma once
-// A notice page and advert pictures served on 127.0.0.1 for one test.
+// A notice page, advert pictures and advert pages served on 127.0.0.1 for one
+// test. A path that was never given a page answers 404 with an empty body.
 #include <httplib.h>
 
 #include <chrono>
@@ -13,21 +14,15 @@ namespace tumbrix::testing {
 class NoticeServer {
   public:
     NoticeServer() {
-        server_.Get("/notice", [this](const httplib::Request&, httplib::Response& res) {
-            std::lock_guard lock(mutex_);
-            ++hits_["/notice"];
-            res.set_content(notice_, "text/html");
-        });
-        // A picture that was never set answers 404.
-        server_.Get(R"(/img/(.*))", [this](const httplib::Request& req, httplib::Response& res) {
+        server_.Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
             std::lock_guard lock(mutex_);
             ++hits_[req.path];
-            const auto found = pictures_.find(req.path);
-            if (found == pictures_.end()) {
+            const auto found = pages_.find(req.path);
+            if (found == pages_.end()) {
                 res.status = 404;
                 return;
             }
-            res.set_content(found->second, "image/png");
+            res.set_content(found->second.body, found->second.type.c_str());
         });
         port_ = server_.bind_to_any_port("127.0.0.1");
         thread_ = std::thread([this] { server_.listen_after_bind(); });
@@ -42,13 +37,14 @@ class NoticeServer {
     std::string url(const std::string& path) const {
         return "http://127.0.0.1:" + std::to_string(port_) + path;
     }
-    void set_notice(const std::string& body) {
+    void set_page(const std::string& path, const std::string& body,
+                  const std::string& type = "text/html") {
         std::lock_guard lock(mutex_);
-        notice_ = body;
+        pages_[path] = {body, type};
     }
+    void set_notice(const std::string& body) { set_page("/notice", body); }
     void set_picture(const std::string& path, const std::string& bytes) {
-        std::lock_guard lock(mutex_);
-        pictures_[path] = bytes;
+        set_page(path, bytes, "image/png");
     }
     int hits(const std::string& path) {
         std::lock_guard lock(mutex_);
@@ -62,12 +58,15 @@ class NoticeServer {
     }
 
   private:
+    struct Page {
+        std::string body;
+        std::string type;
+    };
     httplib::Server server_;
     std::thread thread_;
     int port_ = 0;
     std::mutex mutex_;
-    std::string notice_;
-    std::map<std::string, std::string> pictures_;
+    std::map<std::string, Page> pages_;
     std::map<std::string, int> hits_;
 };
 
