@@ -44,7 +44,9 @@ void store_bt_page(Bytes page) {
 
 void search_bt_page() {
     BtPageState& bt = bt_page_state();
-    if (too_many_failed_fetches(SearchKind::bt, bt.bt_page_bytes.empty())) {
+    // A search stopped while the page was awaited keeps the stop's status.
+    if (search_state().bt_running &&
+        too_many_failed_fetches(SearchKind::bt, bt.bt_page_bytes.empty())) {
         end_search_after_failed_fetches(SearchKind::bt);
         return;
     }

@@ -35,8 +35,10 @@ bool run_step(const Step& step, const Text& searched, Text& cell) {
     return true;
 }
 
-// The results have run out: the search ends and shows it.
+// The results have run out: the search ends and shows it. A search the user
+// stopped while the page was awaited has ended already and keeps the stop's look.
 void finish_portal_search() {
+    if (!search_state().portal_running) return;
     search_state().portal_running = false;
     status_set_text(0, "状态：已经搜索完毕！");
     set_control_text(Control::按钮1, "开始搜索");
@@ -70,7 +72,9 @@ void store_portal_page(Bytes page) {
 
 void search_portal_page() {
     const bool fetched_nothing = portal_page_state().portal_page_bytes.empty();
-    if (too_many_failed_fetches(SearchKind::portal, fetched_nothing)) {
+    // A search stopped while the page was awaited keeps the stop's status.
+    if (search_state().portal_running &&
+        too_many_failed_fetches(SearchKind::portal, fetched_nothing)) {
         end_search_after_failed_fetches(SearchKind::portal);
         return;
     }

@@ -18,7 +18,8 @@ void store_portal_page(Bytes page);
 void search_portal_page();
 
 // Iteration loop_counter. A step whose pattern falls short of its count ends
-// the search ("状态：已经搜索完毕！", idle look) and writes nothing.
+// the search ("状态：已经搜索完毕！", idle look; nothing when the user has
+// stopped it meanwhile) and writes nothing.
 //   add_portal_row   ten or more descriptions in portal_clean_text: appends a
 //                    row with description number loop_counter in column 0
 //   set_portal_size  ten or more sizes in portal_page_text: column 1

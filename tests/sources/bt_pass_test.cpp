@@ -268,6 +268,15 @@ TEST_F(BtSearch, PagesWithoutACountKeepTheSearchGoingUnlessThreeInARowAreEmpty) 
     }
 }
 
+TEST_F(BtSearch, AThirdEmptyFetchAwaitedByAStoppedSearchKeepsTheStopsStatus) {
+    const Bytes empty;
+    run({empty, empty});
+    driver.while_fetching = [this] { driver.stop(SearchKind::bt); };
+    EXPECT_EQ(run({empty, ten_results}), 1);
+    EXPECT_FALSE(running());
+    EXPECT_EQ(controls.status, "状态：");
+}
+
 TEST_F(BtSearch, EmptyFetchesOfAnEarlierSearchDoNotCount) {
     const Bytes empty;
     EXPECT_EQ(run({empty, empty}), 2);

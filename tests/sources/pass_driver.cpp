@@ -44,16 +44,27 @@ void PassDriver::start(SearchKind kind) {
     running_flag(kind) = true;
 }
 
+void PassDriver::stop(SearchKind kind) {
+    set_control_text(Control::按钮1, "开始搜索");
+    set_control_enabled(Control::搜索框, true);
+    set_control_visible(Control::图片框1, false);
+    status_set_text(0, "状态：");
+    running_flag(kind) = false;
+    page_counter(kind) = -10;
+}
+
 int PassDriver::run(SearchKind kind, const std::vector<Bytes>& pages) {
     int passes = 0;
     for (const Bytes& page : pages) {
         if (!running_flag(kind)) break;
         if (kind == SearchKind::bt) {
             urls.push_back(build_bt_url());
+            if (while_fetching) while_fetching();
             store_bt_page(page);
             search_bt_page();
         } else {
             urls.push_back(build_portal_url());
+            if (while_fetching) while_fetching();
             store_portal_page(page);
             search_portal_page();
         }

@@ -141,5 +141,30 @@ TEST_F(PortalSearch, OnlyThreeEmptyFetchesInARowEndTheSearch) {
     EXPECT_FALSE(controls.visible(Control::图片框1));
 }
 
+TEST_F(PortalSearch, APassStoppedWhileItsPageWasAwaitedKeepsTheStopsLook) {
+    const Bytes empty;
+    const struct {
+        const char* name;
+        std::vector<Bytes> before;
+        Bytes awaited;
+        size_t rows;
+    } cases[] = {
+        {"a page without results", {}, read_fixture("portal/no_results.html"), 0},
+        {"eleven links", {}, read_fixture("portal/eleven_links.html"), 10},
+        {"the third empty fetch", {empty, empty}, empty, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        run(c.before);
+        driver.while_fetching = [this] { driver.stop(SearchKind::portal); };
+        EXPECT_EQ(run({c.awaited, ten_results}), 1);
+        EXPECT_EQ(controls.rows.size(), c.rows);  // the awaited page's rows still arrive
+        EXPECT_FALSE(running());
+        EXPECT_EQ(controls.status, "状态：");
+        EXPECT_EQ(controls.texts[Control::按钮1], "开始搜索");
+    }
+}
+
 }  // namespace
 }  // namespace tumbrix
