@@ -22,7 +22,10 @@ struct ListDeleter {
 using EasyHandle = std::unique_ptr<CURL, EasyDeleter>;
 using HeaderList = std::unique_ptr<curl_slist, ListDeleter>;
 
+constexpr std::size_t kRoomInFront = 4096;
+
 struct Transfer {
+    CURL* easy;
     const Request* request;
     std::uint64_t max_body;  // also bounds the header block
     Response response;
@@ -36,7 +39,17 @@ size_t on_body(char* data, size_t size, size_t count, void* user) {
         transfer->too_large = true;
         return 0;  // libcurl fails the transfer with a write error
     }
-    transfer->response.body.append(data, n);
+    std::string& body = transfer->response.body;
+    if (body.empty()) {
+        // One allocation for a body of announced length, in place of a chain of
+        // growing copies, with room for a short record to go in front of it.
+        curl_off_t announced = -1;
+        curl_easy_getinfo(transfer->easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
+        if (announced > 0 && static_cast<std::uint64_t>(announced) <= transfer->max_body) {
+            body.reserve(static_cast<std::size_t>(announced) + kRoomInFront);
+        }
+    }
+    body.append(data, n);
     return n;
 }
 
@@ -133,7 +146,7 @@ std::optional<Outcome> exchange(const Request& request, const detail::Settings& 
     if (!easy) return std::nullopt;
     CURL* h = easy.get();
 
-    Transfer transfer{&request, settings.limits.max_body, {}, false};
+    Transfer transfer{h, &request, settings.limits.max_body, {}, false};
     HeaderList headers = header_list(request);
     HeaderList routes(connect_to_list(settings.connect_to));
     const bool https = request.url.starts_with("https://");

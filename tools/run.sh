@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 bash tools/deps.sh
 source tools/env.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$jobs"
+cmake --build build -j "$jobs" --target tumbrix
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Tumbrix is built (build/app/tumbrix), but this machine has no display to show its window."

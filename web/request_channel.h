@@ -9,6 +9,7 @@
 // and the body (a byte string). Each record starts at position 0.
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -27,11 +28,15 @@ class RequestChannel {
     // The byte stream. The caller uses it before the worker starts and after
     // the worker has finished; the worker in between. No lock guards it.
     void rewind() { position_ = 0; }
-    void clear();  // empties the stream and rewinds
+    void clear();    // empties the stream and rewinds
+    void discard();  // the same, and gives its memory back
     // Writes at the position, overwriting and growing as needed. A text ends at
     // its first NUL. A byte string longer than a 32-bit count can hold is refused.
     void write_text(std::string_view text);
     bool write_bytes(std::string_view bytes);
+    // The same, taking over `bytes`' storage when they end the stream, so a
+    // large body is not copied: what precedes it moves in front of it.
+    bool write_owned_bytes(Bytes&& bytes);
     // nullopt when no whole value stands at the position; it then stays put.
     std::optional<Text> read_text();
     std::optional<Bytes> read_bytes();
@@ -49,14 +54,22 @@ class RequestChannel {
     // stops waiting.
     void set_waker(std::function<void()> wake);
     void clear_waker();
+    // The caller is done with the stream, read or not. The worker then frees
+    // what the stream holds on its own thread: memory a thread allocated is
+    // cheapest to give back from that thread.
+    void release();
+    void wait_released() const { released_.wait(false, std::memory_order_acquire); }
 
   private:
     void put(std::string_view bytes);
+    // The count of the byte string at the position, when all of it is there.
+    std::optional<std::uint32_t> counted_size() const;
 
     std::string buffer_;
     std::size_t position_ = 0;
     std::atomic<bool> finished_{false};
     std::atomic<bool> abandoned_{false};
+    std::atomic<bool> released_{false};
     std::mutex waker_mutex_;
     std::function<void()> waker_;
 };

@@ -112,7 +112,7 @@ void exchange(RequestChannel& channel) {
     channel.rewind();
     channel.write_text(kAnswerMarker);
     channel.write_text(headers);
-    if (!channel.write_bytes(response->body)) {
+    if (!channel.write_owned_bytes(std::move(response->body))) {
         channel.clear();
         return;
     }
@@ -130,6 +130,8 @@ void request_worker(std::shared_ptr<RequestChannel> channel) {
         // cannot read, and returns empty bytes.
     }
     channel->finish();
+    channel->wait_released();
+    channel->discard();
 }
 
 }  // namespace tumbrix

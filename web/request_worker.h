@@ -9,7 +9,8 @@ namespace tumbrix {
 
 // Reads the request record from the channel, empties it, performs the exchange
 // and leaves exactly the answer record in it; a request that fails early leaves
-// it empty. Marks the channel finished when it ends, whatever happened.
+// it empty. Marks the channel finished when it ends, whatever happened, then
+// waits until the caller has released the channel and frees its contents.
 void request_worker(std::shared_ptr<RequestChannel> channel);
 
 // Runs request_worker on a detached thread that shares only the channel with

@@ -28,12 +28,17 @@ Bytes timed_web_request(const Text& url, const RequestOptions& options) {
 
     // A worker that cannot be started leaves nothing to wait for: empty bytes.
     const bool started = start_request_worker(channel);
+    // However this call ends, the worker learns that the channel is released.
+    struct Release {
+        RequestChannel& channel;
+        ~Release() { channel.release(); }
+    } release{*channel};
     const WaitEnd end = started ? wait_for_worker(*channel, limit) : WaitEnd::shutdown;
 
     Text headers;
     Bytes body;
     if (end == WaitEnd::worker_finished || channel->finished()) {
-        // The worker has ended, so the channel is the caller's alone again.
+        // The worker has finished: the channel is the caller's alone until released.
         channel->rewind();
         const Text marker = channel->read_text().value_or(Text());
         headers = channel->read_text().value_or(Text());

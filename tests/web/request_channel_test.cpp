@@ -24,6 +24,19 @@ TEST(RequestChannel, LaysOutTextsAndCountedBytes) {
     EXPECT_EQ(channel.read_bytes(), std::nullopt);
 }
 
+TEST(RequestChannel, OwnedBytesKeepTheLayout) {
+    RequestChannel copied;
+    RequestChannel owned;
+    for (RequestChannel* channel : {&copied, &owned}) {
+        channel->write_text("Qelvorn_OK");
+        channel->write_text("HTTP/1.1 200 OK\r\n\r\n");
+    }
+    const std::string body = "a\0b"s + std::string(5000, 'z');
+    ASSERT_TRUE(copied.write_bytes(body));
+    ASSERT_TRUE(owned.write_owned_bytes(std::string(body)));
+    EXPECT_EQ(owned.contents(), copied.contents());
+}
+
 TEST(RequestChannel, CountIsLittleEndian) {
     RequestChannel channel;
     ASSERT_TRUE(channel.write_bytes(std::string(0x0102, 'z')));
