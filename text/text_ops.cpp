@@ -46,9 +46,13 @@ bool matches_at(std::string_view t, size_t i, std::string_view find, bool ignore
     return true;
 }
 
-// Finds `find` at a character boundary at or after byte index `from`; npos if none.
-size_t find_from(std::string_view t, std::string_view find, size_t from, bool ignore_case) {
-    for (size_t i = 0; i < t.size();) {
+// Finds `find` at a character boundary at or after byte index `from`; npos if
+// none. The walk over the characters begins at `walk`, which must itself be a
+// boundary at or before `from` (an earlier match): resuming there instead of
+// at the start keeps a replace or split over a long page linear.
+size_t find_from(std::string_view t, std::string_view find, size_t from, bool ignore_case,
+                 size_t walk = 0) {
+    for (size_t i = walk; i < t.size();) {
         const size_t w = char_width(t, i);
         if (w == 0) break;
         if (i >= from && matches_at(t, i, find, ignore_case)) return i;
@@ -87,7 +91,7 @@ TextList text_split(std::string_view text, std::string_view delimiter) {
     if (d.empty()) return {Text(t)};
     size_t begin = 0;
     for (size_t at = find_from(t, d, 0, false); at != std::string_view::npos;
-         at = find_from(t, d, begin, false)) {
+         at = find_from(t, d, begin, false, at)) {
         pieces.emplace_back(t.substr(begin, at - begin));
         begin = at + d.size();
     }
@@ -111,7 +115,7 @@ Text text_replace(std::string_view text, std::string_view find, std::string_view
         out.append(r);
         copied = at + f.size();
         if (count > 0) --count;
-        at = find_from(t, f, copied, !case_sensitive);
+        at = find_from(t, f, copied, !case_sensitive, at);
     }
     out.append(t.substr(copied));
     return out;

@@ -57,6 +57,9 @@ TEST(TextSplit, PiecesBetweenDelimiters) {
         {"delimiter at the very start", "咨询热线：y", "咨询热线：", {"", "y"}},
         {"only a delimiter", "$", "$", {""}},
         {"delimiter split across characters is no delimiter", "中文", "\xD0\xCE", {"中文"}},
+        // After a delimiter that ends in a lead byte the walk keeps its
+        // character boundaries: "\xB0\x61" is one character.
+        {"resumes on the old boundaries", "a\xB0\x61\xB0\x61\xB0", "a\xB0", {"", "a\xB0\x61\xB0"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -86,6 +89,8 @@ TEST(TextReplace, ReplacesFromTheLeft) {
         {"empty text", "", "a", "X", 1, -1, true, ""},
         {"two-byte characters", "约1,230约", "约", "", 1, -1, true, "1,230"},
         {"trail byte never folds", "\x81\x40", "\x81\x60", "", 1, -1, false, "\x81\x40"},
+        {"resumes on the old boundaries", "a\xB0\x61\xB0\x61\xB0", "a\xB0", "", 1, -1, true,
+         "a\xB0\x61\xB0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
