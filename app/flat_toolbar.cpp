@@ -16,9 +16,9 @@ FlatToolbar::FlatToolbar(const QString& name, QSize picture_size,
     : QWidget(parent), group_(new QButtonGroup(this)), button_size_(button_size) {
     setObjectName(name);
     group_->setExclusive(true);
-    for (const Button& spec : buttons) {
+    for (const Button& button : buttons) {
         const int index = static_cast<int>(items_.size());
-        if (spec.kind == Kind::separator) {
+        if (button.kind == Kind::separator) {
             auto* line = new QFrame(this);
             line->setFrameShape(QFrame::VLine);
             line->setFrameShadow(QFrame::Sunken);
@@ -29,15 +29,15 @@ FlatToolbar::FlatToolbar(const QString& name, QSize picture_size,
         b->setAutoRaise(true);
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setIconSize(picture_size);
-        b->setIcon(QIcon(spec.picture));
-        b->setText(spec.caption);
+        b->setIcon(QIcon(button.picture));
+        b->setText(button.caption);
         b->setFocusPolicy(Qt::NoFocus);
-        if (spec.kind == Kind::check) {
+        if (button.kind == Kind::check) {
             b->setCheckable(true);
-            b->setChecked(spec.checked);
+            b->setChecked(button.checked);
             group_->addButton(b);
         }
-        b->setHidden(spec.hidden);
+        b->setHidden(button.hidden);
         connect(b, &QToolButton::clicked, this, [this, index] { emit button_clicked(index); });
         items_.push_back(b);
     }

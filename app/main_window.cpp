@@ -11,6 +11,7 @@
 #include "app/period_timer.h"
 #include "app/pictures.h"
 #include "app/search_control.h"
+#include "notice/advert_state.h"
 #include "platform/browser_box.h"
 #include "platform/lifetime.h"
 #include "sources/search_state.h"
@@ -89,8 +90,7 @@ void MainWindow::on_created() {
     SearchState& state = search_state();
     state.search_mode = kStartMode;
     state.current_source = kStartSource;
-    // TODO(lead): link_ad_index := 0 and picture_ad_index := 0 here, through
-    // notice/'s reset once the advert panels offer one.
+    reset_advert_state();  // both advert indexes start at 0
     startup_thread_ = std::make_unique<StartupThread>(startup_);
 }
 
