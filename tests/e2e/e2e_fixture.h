@@ -22,12 +22,14 @@ struct Route {
 };
 
 inline const Route kRoutes[] = {
+    {"qiannao (portal)", simweb::Source::portal, 0, 5},
     {"115", simweb::Source::s115, 0, 1},
     {"namipan", simweb::Source::namipan, 0, 2},
     {"xun6 (browser)", simweb::Source::xun6, 0, 0},
     {"rayfile", simweb::Source::rayfile, 0, 4},
     {"sina", simweb::Source::sina, 0, 3},
     {"hotfile (hidden button, browser)", simweb::Source::hotfile, 0, 6},
+    {"BT", simweb::Source::bt, 1, -1},
 };
 
 inline const Route& route_of(simweb::Source source) {

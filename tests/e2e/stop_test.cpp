@@ -16,6 +16,9 @@ TEST_F(EndToEnd, StopWhileAPageIsAwaitedKeepsThatPageAndAsksForNoOther) {
     const Case cases[] = {
         {route_of(simweb::Source::s115), "网盘 资料", 2},  // over HTTP
         {route_of(simweb::Source::xun6), "网盘 资料", 2},  // through the browser box
+        {route_of(simweb::Source::portal), "网盘 资料", 2},
+        {route_of(simweb::Source::bt), "网盘 资料", 2},
+        {route_of(simweb::Source::bt), "nothing", 3},  // no hit count: on until stopped
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.route.name << " / " << c.keyword);
