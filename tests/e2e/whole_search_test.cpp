@@ -32,6 +32,14 @@ class WholeSearches : public EndToEnd {
         for (const MessageRequest& m : messages) shown.push_back(m.text);
         EXPECT_EQ(shown, bt_by_row_count ? std::vector<Text>{"搜索完毕！"} : std::vector<Text>{});
 
+        // A double-click on a row opens the link it lists.
+        if (!expected.rows.empty()) {
+            const QRect first = results()->visualRect(results()->model()->index(0, 0));
+            QTest::mouseClick(results()->viewport(), Qt::LeftButton, {}, first.center());
+            QTest::mouseDClick(results()->viewport(), Qt::LeftButton, {}, first.center());
+            EXPECT_EQ(opened, std::vector<Text>{expected.rows[0].link});
+        }
+
         // Each page after the first brings back the cookie the first one set.
         const std::vector<LoggedSearch> searches = logged_searches();
         for (size_t i = 1; i < searches.size(); ++i)
