@@ -5,6 +5,7 @@
 #include <httplib.h>
 
 #include <QImage>
+#include <atomic>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -255,6 +256,29 @@ TEST_F(SimwebServer, ResultLinksOfADemoBuildLeadToItsPages) {
             EXPECT_EQ(res->status, 200) << row.link;
         }
     }
+}
+
+TEST(SimwebServerArrival, ARequestIsReportedBeforeItsPageDelay) {
+    Server server(sites_of_this_build());
+    std::atomic<int> arrived{0};
+    std::string first_target;
+    server.on_arrival([&](const std::string& target) {
+        if (arrived++ == 0) first_target = target;
+    });
+    server.set_page_delay(std::chrono::minutes(5));
+    ASSERT_GT(server.start(0), 0);
+    std::thread waiting([&] {
+        httplib::Client client("127.0.0.1", server.port());
+        client.Get("/s?q=demo&p=10");
+    });
+    const auto started = std::chrono::steady_clock::now();
+    while (arrived == 0 && std::chrono::steady_clock::now() - started < std::chrono::seconds(20))
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    EXPECT_EQ(arrived, 1);
+    EXPECT_TRUE(server.request_log().empty());  // still held back
+    server.stop();
+    waiting.join();
+    EXPECT_EQ(first_target, "/s?q=demo&p=10");
 }
 
 TEST_F(SimwebServer, PageDelayHoldsResultsBackAndStopCutsItShort) {

@@ -81,6 +81,7 @@ struct Server::Impl {
     std::atomic<bool> listen_ended{false};
     std::atomic<int64_t> delay_ms{0};
     std::function<void(const LoggedRequest&)> listener;
+    std::function<void(const std::string&)> arrival;
 
     mutable std::mutex mutex;  // the log and the visitors
     std::deque<LoggedRequest> log;
@@ -131,6 +132,7 @@ struct Server::Impl {
     }
 
     void handle(const httplib::Request& req, httplib::Response& res) {
+        if (arrival) arrival(req.target);
         LoggedRequest entry;
         entry.method = req.method;
         entry.target = req.target;
@@ -242,6 +244,10 @@ void Server::set_page_delay(std::chrono::milliseconds delay) {
 
 void Server::on_request(std::function<void(const LoggedRequest&)> listener) {
     impl_->listener = std::move(listener);
+}
+
+void Server::on_arrival(std::function<void(const std::string&)> listener) {
+    impl_->arrival = std::move(listener);
 }
 
 std::vector<LoggedRequest> Server::request_log() const {

@@ -58,6 +58,10 @@ class Server {
     void set_page_delay(std::chrono::milliseconds delay);
     // Called for every answered request, on a server thread. Set it before start.
     void on_request(std::function<void(const LoggedRequest&)> listener);
+    // Called as soon as a request arrives, before any page delay, on a server
+    // thread, with its path and query as received: a client can be caught
+    // while it waits. Set it before start.
+    void on_arrival(std::function<void(const std::string& target)> listener);
 
     // The most recent requests (at most 10000), oldest first.
     std::vector<LoggedRequest> request_log() const;
