@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
-  libboost-regex-dev libcurl4-openssl-dev libcpp-httplib-dev zlib1g-dev
+  libboost-regex-dev libcurl4-openssl-dev libcpp-httplib-dev libssl-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth fonts-wqy-microhei
 )
