@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "tools/simweb/png.h"
+#include "tools/simweb/site_pages.h"
 
 namespace tumbrix::testing {
 namespace {
@@ -84,18 +85,7 @@ TEST_F(StartupAdverts, NoticeWritesTheSettingsDownloadsThePicturesAndStartsTheAd
     ASSERT_TRUE(start_up());
 
     const Text b = base();
-    const TextList lines = {
-        "[总数]",     "次数=3",
-        "[1]",        "广告=广告一：Tumbrix 模拟网络上线了|" + b + "/ad/go/1",
-        "[2]",        "广告=广告二：本机模拟搜索，无需联网|" + b + "/ad/go/2",
-        "[3]",        "广告=广告三：双击结果行打开链接|" + b + "/ad/go/3",
-        "[图片总数]", "计数=2",
-        "[图1]",      "图片广告=" + b + "/ad/pic1.png|" + b + "/ad/go/pic1|simweb_ad1.png",
-        "[图2]",      "图片广告=" + b + "/ad/pic2.png|" + b + "/ad/go/pic2|simweb_ad2.png",
-        "[网页]",     "网页广告=" + b + "/ad/web",
-        "[弹窗]",     "弹窗广告=" + b + "/ad/popup",
-        "[更新]",     "版本更新=2.3|" + b + "/update",
-    };
+    const TextList lines = simweb::notice_settings_lines(b);
     Text settings;
     for (const Text& line : lines) settings += line + "\r\n";
     EXPECT_EQ(files::read_whole_file(private_file("配置.ini")), settings);

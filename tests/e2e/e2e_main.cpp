@@ -9,24 +9,6 @@
 
 #include "simulated_web.h"
 
-#ifdef __SANITIZE_ADDRESS__
-// Chromium inside libQt6WebEngineCore deletes some objects through a pointer
-// of a smaller type (seen in its own frames only).
-extern "C" const char* __asan_default_options() {
-    return "new_delete_type_mismatch=0";
-}
-#endif
-
-#ifdef __SANITIZE_THREAD__
-// Qt is not built with ThreadSanitizer; our own code stays checked.
-extern "C" const char* __tsan_default_options() {
-    return "ignore_noninstrumented_modules=1";
-}
-extern "C" const char* __tsan_default_suppressions() {
-    return "thread:libQt6WebEngineCore.so.6\n";
-}
-#endif
-
 int main(int argc, char** argv) {
     if (!tumbrix::testing::start_simulated_web()) {
         std::fprintf(stderr, "e2e_test: the simulated web cannot listen on 127.0.0.1\n");

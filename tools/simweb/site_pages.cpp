@@ -18,9 +18,9 @@ std::string utf8_page(const Text& title, const Text& style, const Text& body) {
 
 }  // namespace
 
-std::string notice_page(const std::string& base) {
+std::vector<std::string> notice_settings_lines(const std::string& base) {
     const std::string& b = base;
-    const TextList settings = {
+    return {
         "[总数]",     "次数=3",
         "[1]",        "广告=广告一：Tumbrix 模拟网络上线了|" + b + "/ad/go/1",
         "[2]",        "广告=广告二：本机模拟搜索，无需联网|" + b + "/ad/go/2",
@@ -32,6 +32,10 @@ std::string notice_page(const std::string& base) {
         "[弹窗]",     "弹窗广告=" + b + "/ad/popup",
         "[更新]",     "版本更新=2.3|" + b + "/update",
     };
+}
+
+std::string notice_page(const std::string& base) {
+    const TextList settings = notice_settings_lines(base);
     // The blog shows each line on a line of its own; "$" is what ends a line
     // for the reader, which drops every "<br>" whatever its case.
     Text piece;

@@ -4,6 +4,7 @@
 // the address the simulated web is reached at ("http://127.0.0.1:18080").
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/simweb/sites.h"
 
@@ -14,6 +15,8 @@ namespace tumbrix::simweb {
 // /ad/pic1.png and /ad/pic2.png), the web advert page, the popup page and
 // an update entry.
 std::string notice_page(const std::string& base);
+// The settings lines that notice carries, in order (GBK).
+std::vector<std::string> notice_settings_lines(const std::string& base);
 
 // UTF-8 pages.
 std::string web_advert_page();  // shows the time it was loaded, so each reload shows
